@@ -6,8 +6,6 @@ if(WIN32)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-  add_library(GTest::gtest ALIAS gtest)
-  add_library(GTest::gtest_main ALIAS gtest_main)
 else()
   find_package(GTest REQUIRED)
 endif()
@@ -34,3 +32,14 @@ function(letloom_add_gtest name)
       ENVIRONMENT "LETLOOM_WINE_DIR=${LETLOOM_WINE_DIR}")
   endif()
 endfunction()
+
+if(WIN32)
+  # One prefix, display and wineserver for the whole run.
+  set(LETLOOM_WINE_RUN ${CMAKE_SOURCE_DIR}/cmake/wine-run)
+  add_test(NAME wine.start COMMAND ${LETLOOM_WINE_RUN} --start)
+  add_test(NAME wine.stop COMMAND ${LETLOOM_WINE_RUN} --stop)
+  set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine
+    ENVIRONMENT "LETLOOM_WINE_DIR=${LETLOOM_WINE_DIR}")
+  set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine
+    ENVIRONMENT "LETLOOM_WINE_DIR=${LETLOOM_WINE_DIR}")
+endif()

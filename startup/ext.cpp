@@ -1,0 +1,146 @@
+#include "startup/ext.h"
+
+#include <windows.h>
+
+#include "startup/Form.h"
+#include "startup/MessageBox.h"
+#include "startup/Session.h"
+#include "startup/SessionLog.h"
+#include "startup/TextRules.h"
+#include "startup/frmKludge.h"
+#include "startup/generic32.h"
+#include "startup/modEnumWindows.h"
+#include "startup/modWindowsVersion.h"
+
+namespace {
+frmKludge& MarkerWindow() {
+  static frmKludge marker;
+  return marker;
+}
+
+std::string WithBackslash(const std::string& folder) { return folder + "\\"; }
+
+void SetUpFolders() {
+  gSystemDir = WithBackslash(GetSystemFolder());
+  gWindowsDir = WithBackslash(GetWindowsFolder());
+  gFontsDir = WithBackslash(GetFontsFolder());
+  gFontsKey = FontsKeyFor(QueryWindowsVersion());
+}
+
+void LogEnvironment(std::string_view commandLine) {
+  WriteLog("System directory - " + gSystemDir);
+  WriteLog("Windows directory - " + gWindowsDir);
+  WriteLog("Fonts directory - " + gFontsDir);
+  WriteLog("Windows Version - " + WindowsVersionText());
+  WriteLog("Font registry key - " + gFontsKey);
+  WriteLog("Startup parameter - " + std::string(commandLine));
+}
+
+EntryOutcome EndSequence() {
+  WriteLog("ending OK");
+  CloseLog();
+  UnloadMarkerWindow();
+  return EntryOutcome::Ended;
+}
+
+// The end of a run refused at start: no further log line, no shutdown line.
+EntryOutcome EndAtOnce() {
+  AbandonLog();
+  UnloadMarkerWindow();
+  return EntryOutcome::EndedSilently;
+}
+
+void ShowBothSwitchesMessage() {
+  ShowMessage("\r\rThis program cannot print and install fonts at the same time.  Check your "
+              "command line parameters and try again.",
+              MB_OK | MB_ICONERROR);
+}
+
+// Validates gRequestedFile and opens the viewer on it.
+EntryOutcome OpenViewer() {
+  // Validation and the viewer window follow here.
+  return EndSequence();
+}
+
+EntryOutcome RunInstallMode() {
+  WriteLog("/I found in command line.");
+  gCommandLineMode = true;
+  WriteLog("Font file to install - " + gRequestedFile);
+  // Validation, the names from a temporary resource file and the
+  // installation follow here.
+  return EndSequence();
+}
+
+EntryOutcome RunPrintMode() {
+  WriteLog("/P found in command line.");
+  gCommandLineMode = true;
+  WriteLog("Font file to print - " + gRequestedFile);
+  // Validation, the session font and the print run follow here.
+  return EndSequence();
+}
+}  // namespace
+
+std::string PickDefaultFontFile() {
+  for (const char* name : {"tahoma.ttf", "verdana.ttf", "arial.ttf"}) {
+    if (PathExists(gFontsDir + name)) return gFontsDir + name;
+  }
+  WIN32_FIND_DATAA data{};
+  ScopedFind find(gFontsDir + "*.ttf", data);
+  if (!find) return gFontsDir;
+  return gFontsDir + data.cFileName;
+}
+
+void UnloadMarkerWindow() { MarkerWindow().Unload(); }
+
+EntryOutcome LetterloomEntry(std::string_view commandLine, const std::string& programFolder) {
+  ResetSessionValues();
+  gProgramFolder = programFolder;
+
+  gExeNameDiffers = ExeNameCheck();
+  gIniFile = programFolder + "\\letloom.ini";
+  gHelpFile = programFolder + "\\letloom.hlp";
+  OpenLog();
+  gDialogFont = ChooseDialogFont();
+  SetUpFolders();
+  LogEnvironment(commandLine);
+
+  // Marker window, then count the instances through theirs.
+  MarkerWindow().Load();
+  DoEvents();
+  CountRunningInstances();
+  DoEvents();
+  DoEvents();
+  if (EnforceInstanceLimit()) return EndAtOnce();
+
+  const CommandLine parsed = ParseCommandLine(commandLine);
+  const bool printOrInstall = UpperAscii(commandLine).find("/P") != std::string::npos ||
+                              UpperAscii(commandLine).find("/I") != std::string::npos;
+  if (printOrInstall && (gPrintWindowFound || gInstallWindowFound)) {
+    // A print or install is already on screen: drop this request silently.
+    return EndAtOnce();
+  }
+
+  switch (parsed.mode) {
+    case LaunchMode::NoArgument:
+      WriteLog("No command line parameter.");
+      // The welcome screen is offered here while HelpDialogs/NoFileName is "0".
+      gRequestedFile = PickDefaultFontFile();
+      return OpenViewer();
+    case LaunchMode::BothSwitches:
+      ShowBothSwitchesMessage();
+      WriteLog("Both /P and /I in command line.");
+      return EndSequence();
+    case LaunchMode::View:
+      gRequestedFile = parsed.file;
+      WriteLog("No /I or /P specified.");
+      WriteLog("Font file to view - " + gRequestedFile);
+      return OpenViewer();
+    case LaunchMode::Install:
+      gRequestedFile = parsed.file;
+      return RunInstallMode();
+    case LaunchMode::Print:
+      gRequestedFile = parsed.file;
+      return RunPrintMode();
+  }
+  return EndSequence();
+}
