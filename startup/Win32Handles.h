@@ -133,3 +133,18 @@ class ScopedSelect {
   HDC dc_;
   HGDIOBJ old_;
 };
+
+// A temporary file deleted when the owner goes, unless released.
+class ScopedTempFile {
+ public:
+  explicit ScopedTempFile(std::string path) : path_(std::move(path)) {}
+  ~ScopedTempFile() { if (!path_.empty()) DeleteFileA(path_.c_str()); }
+  ScopedTempFile(const ScopedTempFile&) = delete;
+  ScopedTempFile& operator=(const ScopedTempFile&) = delete;
+  const std::string& path() const { return path_; }
+  // Keeps the file: someone else deletes it.
+  void release() { path_.clear(); }
+
+ private:
+  std::string path_;
+};

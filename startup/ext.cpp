@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include "fontfile/FindInstalledFont.h"
+#include "fontfile/SessionFont.h"
+#include "fontfile/ValidateFontFile.h"
 #include "startup/Form.h"
 #include "startup/MessageBox.h"
 #include "startup/Session.h"
@@ -56,18 +59,49 @@ void ShowBothSwitchesMessage() {
               MB_OK | MB_ICONERROR);
 }
 
+bool ValidateRequest() {
+  if (ValidateFontFile(gRequestedFile)) return true;
+  WriteLog("Font file not valid- " + gRequestedFile);
+  return false;
+}
+
 // Validates gRequestedFile and opens the viewer on it.
 EntryOutcome OpenViewer() {
-  // Validation and the viewer window follow here.
+  if (!ValidateRequest()) return EndSequence();
+  // The viewer window opens here.
   return EndSequence();
 }
+
 
 EntryOutcome RunInstallMode() {
   WriteLog("/I found in command line.");
   gCommandLineMode = true;
   WriteLog("Font file to install - " + gRequestedFile);
-  // Validation, the names from a temporary resource file and the
-  // installation follow here.
+  if (!ValidateRequest()) return EndSequence();
+
+  gFontPath = gRequestedFile;
+  gResourceFile = ResourcePathFor(gFontPath);
+  // The resource file stays for the installation, which deletes it when it
+  // copies the font; whatever happens, it is gone when this mode ends.
+  ScopedTempFile resource(gResourceFile);
+  FontNames names;
+  if (!LearnFontNames(gFontPath, gResourceFile, names, /*keepResourceFile=*/true)) {
+    ShowMessage(gFontPath + "\r\rThe names of this font could not be read, so it cannot be "
+                "installed.",
+                MB_OK | MB_ICONERROR);
+    return EndSequence();
+  }
+  gFontTitle = names.title;
+  gTableName = names.face;
+  gFontInstalled = FindInstalledFont(gFontTitle) != "unknown";
+  if (gFontInstalled) {
+    ShowMessage(gFontTitle + "\r\n" + gFontPath + "\r\n\r\nThis font is already installed on your "
+                "system and cannot be installed again.",
+                MB_OK | MB_ICONERROR);
+    WriteLog("Font file already installed.");
+    return EndSequence();
+  }
+  // The installation dialog follows here.
   return EndSequence();
 }
 
@@ -75,7 +109,11 @@ EntryOutcome RunPrintMode() {
   WriteLog("/P found in command line.");
   gCommandLineMode = true;
   WriteLog("Font file to print - " + gRequestedFile);
-  // Validation, the session font and the print run follow here.
+  if (!ValidateRequest()) return EndSequence();
+  if (LoadSessionFont(gRequestedFile)) {
+    // The print run follows here.
+    RemoveSessionFont();
+  }
   return EndSequence();
 }
 }  // namespace

@@ -155,6 +155,47 @@ TEST_F(EntryTest, ALogHeldByAnotherInstanceLeavesTheRunWithoutLog) {
   EXPECT_EQ(Log(), Lines{"other instance"});
 }
 
+TEST_F(EntryTest, ATextFileNamedOnTheCommandLineIsNotAFont) {
+  const std::string notes = folder.Write("notes.txt", "plain text\r\n");
+  EXPECT_EQ(Run(notes), EntryOutcome::Ended);
+  ASSERT_EQ(messages.messages().size(), 1u);
+  EXPECT_EQ(messages.messages()[0].text,
+            notes + "\r\rThis does not appear to be a TrueType or OpenType font file!");
+  const Lines log = Log();
+  EXPECT_EQ(log.end()[-4], "Not a font file.");
+  EXPECT_EQ(log.end()[-3], "Font file not valid- " + notes);
+  EXPECT_EQ(log.end()[-2], "ending OK");
+}
+
+TEST_F(EntryTest, InstallingAnInstalledFontIsRefusedAndLeavesNoResourceFile) {
+  const std::string font = "Z:\\usr\\share\\fonts\\truetype\\dejavu\\DejaVuSerif-Bold.ttf";
+  EXPECT_EQ(Run("/I \"" + font + "\""), EntryOutcome::Ended);
+  EXPECT_EQ(gFontTitle, "DejaVu Serif Bold");
+  EXPECT_EQ(gTableName, "DejaVu Serif");
+  EXPECT_TRUE(gFontInstalled);
+  ASSERT_EQ(messages.messages().size(), 1u);
+  EXPECT_EQ(messages.messages()[0].text,
+            "DejaVu Serif Bold\r\n" + font +
+                "\r\n\r\nThis font is already installed on your system and cannot be installed again.");
+  EXPECT_EQ(messages.messages()[0].flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+  EXPECT_EQ(Log().end()[-3], "Font file already installed.");
+  EXPECT_FALSE(PathExists(gResourceFile));
+  EXPECT_FALSE(PathExists(folder.path() + "\\DejaVuSerif-Bold.fot"));
+}
+
+TEST_F(EntryTest, PrintModeAddsTheFontForTheRunAndRemovesItAgain) {
+  const std::string font = "Z:\\usr\\share\\fonts\\truetype\\liberation\\LiberationSerif-BoldItalic.ttf";
+  EXPECT_EQ(Run("/P " + font), EntryOutcome::Ended);
+  const Lines log = Log();
+  auto has = [&](const std::string& line) { return std::find(log.begin(), log.end(), line) != log.end(); };
+  EXPECT_TRUE(has("gFontTitle = Liberation Serif Bold Italic"));
+  EXPECT_TRUE(has("gTableName = Liberation Serif"));
+  EXPECT_TRUE(has("Font loaded into GDI OK."));
+  EXPECT_TRUE(messages.messages().empty());
+  WIN32_FIND_DATAA data{};
+  EXPECT_FALSE(ScopedFind(folder.path() + "\\*.fot", data));
+}
+
 // The default font choice, against a Fonts folder the test fills.
 class DefaultFontTest : public ::testing::Test {
  protected:
