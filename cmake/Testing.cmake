@@ -25,7 +25,12 @@ function(letloom_add_gtest name)
   if(NOT WIN32)
     target_compile_options(${name} PRIVATE ${LETLOOM_SANITIZE})
   endif()
-  add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${LETLOOM_REPORTS}/${name}.xml)
+  set(report ${LETLOOM_REPORTS}/${name}.xml)
+  if(WIN32)
+    # The program runs under Wine, where the build machine's root is drive Z:.
+    string(REPLACE "/" "\\" report "Z:${report}")
+  endif()
+  add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${report})
   if(WIN32)
     set_tests_properties(${name} PROPERTIES
       FIXTURES_REQUIRED wine RESOURCE_LOCK display

@@ -168,15 +168,13 @@ TEST(ModuleManifest, BringsCommonControls6AndDpiAwareness) {
   EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\""), std::string_view::npos);
   EXPECT_NE(manifest.find("<dpiAware>true</dpiAware>"), std::string_view::npos);
 
-  HMODULE comctl = LoadLibraryA("comctl32.dll");
-  ASSERT_NE(comctl, nullptr);
-  auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(reinterpret_cast<void*>(GetProcAddress(comctl, "DllGetVersion")));
-  ASSERT_NE(getVersion, nullptr);
-  DLLVERSIONINFO version{};
-  version.cbSize = sizeof version;
-  ASSERT_EQ(getVersion(&version), S_OK);
-  EXPECT_EQ(version.dwMajorVersion, 6u) << "the activation context did not pick version 6";
-  FreeLibrary(comctl);
+  // The process's activation context redirects comctl32.dll to the side-by-side
+  // version 6 only when the manifest's dependency took effect.
+  ACTCTX_SECTION_KEYED_DATA redirect{};
+  redirect.cbSize = sizeof redirect;
+  EXPECT_TRUE(FindActCtxSectionStringA(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION,
+                                       "comctl32.dll", &redirect))
+      << "the manifest did not bring in the version 6 common controls";
 
   EXPECT_TRUE(IsProcessDPIAware());
 }

@@ -7,6 +7,7 @@
 #include "startup/SessionLog.h"
 #include "startup/ext.h"
 #include "startup/generic32.h"
+#include "tests/support/FontWriter.h"
 #include "tests/support/TempFolder.h"
 #include "tests/win/support/WinTestSupport.h"
 
@@ -181,6 +182,18 @@ TEST_F(EntryTest, InstallingAnInstalledFontIsRefusedAndLeavesNoResourceFile) {
   EXPECT_EQ(Log().end()[-3], "Font file already installed.");
   EXPECT_FALSE(PathExists(gResourceFile));
   EXPECT_FALSE(PathExists(folder.path() + "\\DejaVuSerif-Bold.fot"));
+}
+
+TEST_F(EntryTest, InstallingAFontWithoutNamesEndsWithAMessage) {
+  // The eight tables but no naming records: a font by its directory, with nothing to call it.
+  const std::string nameless = folder.File("nameless.ttf");
+  testfont::SaveBytes(nameless, testfont::WriteFont(testfont::FontWithNames({})));
+  EXPECT_EQ(Run("/I " + nameless), EntryOutcome::Ended);
+  ASSERT_EQ(messages.messages().size(), 1u);
+  EXPECT_EQ(messages.messages()[0].text,
+            nameless + "\r\rThe names of this font could not be read, so it cannot be installed.");
+  EXPECT_EQ(Log().end()[-2], "ending OK");
+  EXPECT_FALSE(PathExists(gResourceFile));
 }
 
 TEST_F(EntryTest, PrintModeAddsTheFontForTheRunAndRemovesItAgain) {
