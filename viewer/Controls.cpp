@@ -56,10 +56,11 @@ void AutoSizeLabel(HWND label) {
   if (!dc) return;
   const auto font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
   ScopedSelect selected(dc.get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
-  std::string text = WindowText(label);
-  if (text.empty()) text = " ";  // an empty label keeps one line's height
+  const std::string text = WindowText(label);
+  // An empty label keeps one line's height.
+  const char* shown = text.empty() ? " " : text.c_str();
   RECT r{0, 0, 0, 0};
-  DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_LEFT);
+  DrawTextA(dc.get(), shown, -1, &r, DT_CALCRECT | DT_LEFT);
   SetWindowPos(label, nullptr, 0, 0, r.right, r.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
