@@ -134,6 +134,7 @@ bool frmFont::Load() {
   // mLogFont: the logical font of the character cells is made here.
   SetChildWidth(picAlert.hwnd(), 16 * TwipsPerPixelX());
   ApplyDialogFont(hwnd(), gDialogFont, mDialogFonts);
+  AutoSizePage1Labels();
   // scrSet: the character set slider is set to 65 and its change runs here.
 
   const ViewerSettings settings = LoadViewerSettings(gIniFile);

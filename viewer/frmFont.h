@@ -103,6 +103,8 @@ class frmFont : public Form {
   bool CreateFrame();
   bool CreatePage1();
   void PaintPage1(HDC dc);
+  // The labels that size themselves, after a change of face.
+  void AutoSizePage1Labels();
   void Form_Resize();
   void TabPage_Click();
   void OnCommand(int id, HWND control);

@@ -13,15 +13,16 @@ constexpr char kCommonCharacters[] =
     "abcdefghijklmnopqrstuvwxyz\r\nABCDEFGHIJKLMNOPQRSTUVWXYZ\r\n1234567890\r\n";
 constexpr double kCommonPoints = 13.5;  // shown as 14 point
 
+// Labels clip rather than wrap, as a label of one line does.
 HWND Label(HWND page, const char* caption, double left, double top, HFONT font,
-           DWORD align = SS_LEFT) {
+           DWORD align = SS_LEFTNOWORDWRAP) {
   HWND label = CreateChild(page, "STATIC", caption, WS_VISIBLE | align, {left, top, 0, 0}, font);
   if (label) AutoSizeLabel(label);
   return label;
 }
 
 HWND SizedLabel(HWND page, const char* caption, const TwipsRect& place, HFONT font,
-                DWORD align = SS_LEFT) {
+                DWORD align = SS_LEFTNOWORDWRAP) {
   return CreateChild(page, "STATIC", caption, WS_VISIBLE | align, place, font);
 }
 }  // namespace
@@ -79,6 +80,14 @@ bool frmFont::CreatePage1() {
   SendMessageA(Slider1, TBM_SETLINESIZE, 0, 1);
   SendMessageA(Slider1, TBM_SETPAGESIZE, 0, 5);
   return true;
+}
+
+void frmFont::AutoSizePage1Labels() {
+  for (HWND label : {lblFontName0, lblFileName, lblFileSizeL, lblFileSize, lblCreatedL, lblCreated,
+                     lblModifiedL, lblModified, lblAccessedL, lblAccessed, lblStatusL, lblStatus,
+                     lblRegistryL, lblRegistry}) {
+    AutoSizeLabel(label);
+  }
 }
 
 void frmFont::PaintPage1(HDC dc) {
