@@ -72,7 +72,6 @@ EntryOutcome OpenViewer() {
   return EndSequence();
 }
 
-
 EntryOutcome RunInstallMode() {
   WriteLog("/I found in command line.");
   gCommandLineMode = true;
@@ -151,8 +150,9 @@ EntryOutcome LetterloomEntry(std::string_view commandLine, const std::string& pr
   if (EnforceInstanceLimit()) return EndAtOnce();
 
   const CommandLine parsed = ParseCommandLine(commandLine);
-  const bool printOrInstall = UpperAscii(commandLine).find("/P") != std::string::npos ||
-                              UpperAscii(commandLine).find("/I") != std::string::npos;
+  const bool printOrInstall = parsed.mode == LaunchMode::Print ||
+                              parsed.mode == LaunchMode::Install ||
+                              parsed.mode == LaunchMode::BothSwitches;
   if (printOrInstall && (gPrintWindowFound || gInstallWindowFound)) {
     // A print or install is already on screen: drop this request silently.
     return EndAtOnce();
