@@ -54,24 +54,6 @@ bool NamesFromNamingTable(const std::string& fontPath, FontNames& names) {
   return true;
 }
 
-int CALLBACK StopAtFirstFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
-  *reinterpret_cast<bool*>(found) = true;
-  return 0;
-}
-
-// True when GDI offers the face, whatever letter case it has there.
-bool GdiKnowsFace(const std::string& face) {
-  if (face.empty() || face.size() >= LF_FACESIZE) return false;
-  ScopedGetDC screen(nullptr);
-  if (!screen) return false;
-  LOGFONTA query{};
-  query.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynA(query.lfFaceName, face.c_str(), LF_FACESIZE);
-  bool found = false;
-  EnumFontFamiliesExA(screen.get(), &query, StopAtFirstFace, reinterpret_cast<LPARAM>(&found), 0);
-  return found;
-}
-
 // The font file this session has added to GDI and not yet removed.
 std::string& AddedFont() {
   static std::string added;
@@ -140,7 +122,7 @@ bool LoadSessionFont(std::string& path) {
     // GDI refuses the font: nothing was added, so nothing is to be removed.
     return false;
   }
-  if (names.fromNamingTable && !GdiKnowsFace(names.face)) {
+  if (names.fromNamingTable && !IsScreenFont(names.face)) {
     // Without the platform's word for the face, make sure GDI draws the
     // font under the family name before relying on it.
     RemoveFontResourceA(gFontPath.c_str());

@@ -21,7 +21,7 @@ class Sources : public testing::Test {
  protected:
   void SetUp() override {
     bytes_ = Pattern(10000);
-    path_ = folder_.Path("bytes.bin");
+    path_ = folder_.File("bytes.bin");
     ASSERT_TRUE(testfont::SaveBytes(path_, bytes_));
   }
 
@@ -92,10 +92,10 @@ TEST_F(Sources, ReadAheadServesReadsInsideItOnce) {
 
 TEST(FileSource, MissingFileOrFolderIsNotOpen) {
   TempFolder folder;
-  EXPECT_FALSE(FileSource(folder.Path("missing")).IsOpen());
-  EXPECT_FALSE(FileSource(folder.path().string()).IsOpen());
-  EXPECT_FALSE(IsExistingFile(folder.path().string()));
-  EXPECT_FALSE(IsExistingFile(folder.Path("missing")));
+  EXPECT_FALSE(FileSource(folder.File("missing")).IsOpen());
+  EXPECT_FALSE(FileSource(folder.path()).IsOpen());
+  EXPECT_FALSE(IsExistingFile(folder.path()));
+  EXPECT_FALSE(IsExistingFile(folder.File("missing")));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // session-log lines it writes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "FontFileTestUtil.h"
 #include "fontfile/cTrueTypeInfo.h"
 #include "tests/support/FontWriter.h"
@@ -21,7 +23,7 @@ testfont::NameRecord MacintoshName(uint16_t id, std::u16string text) {
 class ReaderFile : public testing::Test {
  protected:
   std::string SaveFont(const std::string& name, const testfont::FontLayout& layout) {
-    const std::string path = folder_.Path(name);
+    const std::string path = folder_.File(name);
     EXPECT_TRUE(testfont::SaveBytes(path, testfont::WriteFont(layout)));
     return path;
   }
@@ -63,7 +65,7 @@ TEST_F(ReaderFile, SettingAFileLogsItsName) {
 }
 
 TEST_F(ReaderFile, NoFileNamedIsNotAFont) {
-  const std::string folder = folder_.Path("fonts");
+  const std::string folder = folder_.File("fonts");
   std::filesystem::create_directory(folder);
   const struct {
     std::string name;
@@ -71,7 +73,7 @@ TEST_F(ReaderFile, NoFileNamedIsNotAFont) {
   } cases[] = {
       {"", 1},
       {" ", 1},
-      {folder_.Path("missing.ttf"), 2},
+      {folder_.File("missing.ttf"), 2},
       {folder, 2},  // a folder is no file
   };
   for (const auto& c : cases) {
@@ -88,7 +90,7 @@ TEST_F(ReaderFile, NoFileNamedIsNotAFont) {
 }
 
 TEST_F(ReaderFile, FileShorterThanOffsetTableIsNotAFont) {
-  const std::string path = folder_.Path("short.ttf");
+  const std::string path = folder_.File("short.ttf");
   const uint8_t bytes[] = {0, 1, 0, 0, 0, 8, 0, 0x80, 0, 3};
   ASSERT_TRUE(testfont::SaveBytes(path, bytes));
   cTrueTypeInfo reader;
