@@ -128,6 +128,8 @@ class ScopedSelect {
   ~ScopedSelect() { if (old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_); }
   ScopedSelect(const ScopedSelect&) = delete;
   ScopedSelect& operator=(const ScopedSelect&) = delete;
+  // False when the object could not be selected (say, a bitmap already in another DC).
+  explicit operator bool() const { return old_ && old_ != HGDI_ERROR; }
 
  private:
   HDC dc_;

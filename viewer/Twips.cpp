@@ -30,3 +30,8 @@ int TwipsToPixelsX(double twips) { return TwipsToPixels(twips, TwipsPerPixelX())
 int TwipsToPixelsY(double twips) { return TwipsToPixels(twips, TwipsPerPixelY()); }
 double PixelsToTwipsX(int px) { return PixelsToTwips(px, TwipsPerPixelX()); }
 double PixelsToTwipsY(int px) { return PixelsToTwips(px, TwipsPerPixelY()); }
+
+int PointsToFontHeight(double points) {
+  // A point is 20 twips.
+  return -TwipsToPixelsY(points * 20.0);
+}

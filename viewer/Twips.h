@@ -20,3 +20,7 @@ int TwipsToPixelsX(double twips);
 int TwipsToPixelsY(double twips);
 double PixelsToTwipsX(int px);
 double PixelsToTwipsY(int px);
+
+// The logical font height (negative: character height) of a point size on
+// the screen, as CreateFont wants it; `points` may have a fraction (8.25).
+int PointsToFontHeight(double points);
