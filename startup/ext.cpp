@@ -14,6 +14,7 @@
 #include "startup/generic32.h"
 #include "startup/modEnumWindows.h"
 #include "startup/modWindowsVersion.h"
+#include "viewer/frmFont.h"
 
 namespace {
 frmKludge& MarkerWindow() {
@@ -68,8 +69,9 @@ bool ValidateRequest() {
 // Validates gRequestedFile and opens the viewer on it.
 EntryOutcome OpenViewer() {
   if (!ValidateRequest()) return EndSequence();
-  // The viewer window opens here.
-  return EndSequence();
+  // From here the viewer's unload ends the run (log, marker window, message loop).
+  if (!OpenViewerWindow()) return EndSequence();
+  return EntryOutcome::ViewerOpen;
 }
 
 EntryOutcome RunInstallMode() {

@@ -8,6 +8,7 @@
 #include "startup/ext.h"
 #include "startup/generic32.h"
 #include "tests/support/FontWriter.h"
+#include "viewer/frmFont.h"
 #include "tests/support/TempFolder.h"
 #include "tests/win/support/WinTestSupport.h"
 
@@ -21,8 +22,20 @@ class EntryTest : public ::testing::Test {
  protected:
   void SetUp() override { folder.Write("letloom.ini", "[Letloom]\r\nLogging=1\r\n"); }
 
+  // A run that opens the viewer is closed again at once, as a user would.
   EntryOutcome Run(const std::string& commandLine) {
-    return LetterloomEntry(commandLine, folder.path());
+    const EntryOutcome outcome = LetterloomEntry(commandLine, folder.path());
+    if (outcome == EntryOutcome::ViewerOpen) CloseViewer();
+    return outcome;
+  }
+  static void CloseViewer() {
+    ASSERT_NE(ViewerForm(), nullptr);
+    ViewerForm()->Close();
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) break;
+      DispatchMessageA(&msg);
+    }
   }
   Lines Log() const { return ReadLines(folder.File("ltlog.txt")); }
 
@@ -99,7 +112,7 @@ TEST_F(EntryTest, PrintAndInstallSetTheCommandLineMode) {
 }
 
 TEST_F(EntryTest, NoArgumentOpensTahomaFromTheFontsFolder) {
-  Run("");
+  EXPECT_EQ(Run(""), EntryOutcome::ViewerOpen);
   const Lines log = Log();
   EXPECT_EQ(gRequestedFile, "c:\\windows\\fonts\\tahoma.ttf");
   const Lines opening = Opening("");
