@@ -240,8 +240,6 @@ void ShowAboutBox(HWND owner) {
 
 HWND CreateAboutBox(HWND owner) {
   if (!InitTabClass()) return nullptr;
-  HWND box = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), Template(), owner,
-                                        AboutProcedure, 0);
-  if (box) ShowWindow(box, SW_SHOWNA);
-  return box;
+  return CreateDialogIndirectParamA(GetModuleHandleA(nullptr), Template(), owner, AboutProcedure,
+                                    0);
 }

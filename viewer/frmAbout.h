@@ -7,6 +7,6 @@
 // Modal over `owner` (which may be null); returns when the box is closed.
 void ShowAboutBox(HWND owner);
 
-// Creates the box without waiting, for tests: the caller owns the window and
-// closes it with its OK button or DestroyWindow. Null on failure.
+// Creates the box hidden and returns at once, for tests: the caller owns the
+// window and closes it with its OK button or DestroyWindow. Null on failure.
 HWND CreateAboutBox(HWND owner);
