@@ -9,6 +9,7 @@
 #include "startup/Session.h"
 #include "startup/TextRules.h"
 #include "res/resource.h"
+#include "viewer/CFileInfo.h"
 #include "viewer/Twips.h"
 #include "viewer/frmFont.h"
 #include "viewer/modBitMaps.h"
@@ -67,8 +68,13 @@ void frmFont::SetSampleFaces() {
 }
 
 void frmFont::ShowFileFacts(const std::string& path) {
+  CFileInfo facts;
+  facts.SetFullPathName(path);
   SetLabel(lblFileName, LowerCase(path));
-  (void)path;
+  SetLabel(lblFileSize, CFileInfo::FormatFileSize(facts.FileSize()));
+  SetLabel(lblCreated, CFileInfo::FormatFileDate(facts.CreationTime()));
+  SetLabel(lblModified, CFileInfo::FormatFileDate(facts.ModifyTime()));
+  SetLabel(lblAccessed, CFileInfo::FormatFileDate(facts.LastAccessTime()));
 }
 
 void frmFont::ShowFormatIcons(int format) {

@@ -21,6 +21,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "viewer/Twips.h"
+#include "viewer/CFileInfo.h"
 #include "viewer/frmFont.h"
 #include "viewer/modBitMaps.h"
 
@@ -416,6 +417,17 @@ bool ShowsPicture(PictureBox& box, int bitmapId) {
   DeleteDC(expected);
   ReleaseDC(nullptr, screen);
   return same;
+}
+
+TEST_F(ViewerTest, FileFactsDescribeTheFontOnShow) {
+  frmFont& v = Open();
+  CFileInfo font;
+  font.SetFullPathName(kInstalledFont);
+  ASSERT_GT(font.FileSize(), 100000u);
+  EXPECT_EQ(Text(v.lblFileSize), CFileInfo::FormatFileSize(font.FileSize()));
+  EXPECT_EQ(Text(v.lblModified), CFileInfo::FormatFileDate(font.ModifyTime()));
+  EXPECT_EQ(Text(v.lblCreated), CFileInfo::FormatFileDate(font.CreationTime()));
+  EXPECT_NE(Text(v.lblAccessed), "");
 }
 
 TEST_F(ViewerTest, DroppedFontsShowTheirInstallState) {
