@@ -107,6 +107,7 @@ bool frmFont::Load() {
     return InitCommonControlsEx(&init) != FALSE;
   }();
   if (!controlsReady || hwnd()) return false;
+  mClosing = false;  // the same window object may be loaded again after a close
 
   WriteLog("Loading main form - " + Now());
   if (!CreateFrame() || !CreatePage1()) {
