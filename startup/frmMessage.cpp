@@ -89,7 +89,9 @@ void DrawStatusFrame(HDC dc, int w, int h) {
 
 bool frmMessage::Load() {
   // A tool window stays out of the task bar; WS_POPUP alone gives no border.
-  if (!CreateForm("", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW, 0, 0, TwipsToPixelsX(3390),
+  // No WS_CLIPCHILDREN: the label has no background, so the form's white
+  // must be painted beneath it.
+  if (!CreateForm("", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0, TwipsToPixelsX(3390),
                   TwipsToPixelsY(945))) {
     return false;
   }

@@ -20,7 +20,7 @@ constexpr int kIdTabs = 100;
 constexpr int kIdFirstText = 200;
 
 // The box in twips; the pages fill the tab control's display area.
-constexpr double kWidth = 6000, kHeight = 4800;
+constexpr double kWidth = 6000, kHeight = 4200;
 constexpr double kMargin = 120;
 constexpr double kButtonWidth = 1200, kButtonHeight = 375;
 
@@ -99,6 +99,22 @@ void ShowPage(AboutState& state, int index) {
   }
 }
 
+LRESULT CALLBACK TabsProcedure(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam,
+                               UINT_PTR id, DWORD_PTR) {
+  switch (message) {
+    case WM_CTLCOLORSTATIC:
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
+      return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(tabs, TabsProcedure, id);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(tabs, message, wParam, lParam);
+}
+
 bool BuildBox(HWND dialog, AboutState& state) {
   SetWindowPos(dialog, nullptr, 0, 0, TwipsToPixelsX(kWidth), TwipsToPixelsY(kHeight),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -113,7 +129,7 @@ bool BuildBox(HWND dialog, AboutState& state) {
   HFONT base = state.baseFont.get();
 
   const int tabsBottom = client.bottom - 2 * margin - buttonH;
-  state.tabs = MakeControl(dialog, WC_TABCONTROLA, "", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
+  state.tabs = MakeControl(dialog, WC_TABCONTROLA, "", WS_VISIBLE | WS_TABSTOP,
                            margin, margin, client.right - 2 * margin, tabsBottom - margin,
                            kIdTabs, base);
   HWND ok = MakeControl(dialog, "BUTTON", "OK", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
@@ -131,24 +147,22 @@ bool BuildBox(HWND dialog, AboutState& state) {
     }
   }
 
-  // The texts are the dialog's own children, drawn over the tab control's
-  // display area, so its notifications and colours need no forwarding.
+  // The texts are children of the tab control, so it paints its page
+  // beneath them first; they draw their text on it without a background.
+  if (!SetWindowSubclass(state.tabs, TabsProcedure, 0, 0)) return false;
   RECT area{};
-  GetWindowRect(state.tabs, &area);
-  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
+  GetClientRect(state.tabs, &area);
   SendMessageA(state.tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
   const int left = area.left + margin;
   const int width = area.right - area.left - 2 * margin;
   int id = kIdFirstText;
   for (int index = 0; index < static_cast<int>(pages.size()); ++index) {
     for (const PageText& text : pages[index].texts) {
-      HWND label = MakeControl(dialog, "STATIC", text.text, SS_LEFT | SS_NOPREFIX, left,
+      HWND label = MakeControl(state.tabs, "STATIC", text.text, SS_LEFT | SS_NOPREFIX, left,
                                area.top + margin + TwipsToPixelsY(text.top), width,
                                TwipsToPixelsY(text.height), id++,
                                text.bold ? state.boldFont.get() : base);
       if (!label) return false;
-      // Above the tab control, which would otherwise paint over them.
-      SetWindowPos(label, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       state.pageControls[index].push_back(label);
     }
   }

@@ -7,22 +7,33 @@
 #include <vector>
 
 #include "startup/Form.h"
+#include "tests/win/viewer/ModalHelpers.h"
 #include "viewer/MakerSite.h"
 #include "viewer/frmAbout.h"
 
 namespace {
 
-std::vector<std::string> ChildTexts(HWND window) {
-  std::vector<std::string> texts;
+std::vector<HWND> Descendants(HWND window) {
+  std::vector<HWND> all;
   EnumChildWindows(
       window,
       [](HWND child, LPARAM param) -> BOOL {
-        char text[1024] = {};
-        GetWindowTextA(child, text, sizeof text);
-        reinterpret_cast<std::vector<std::string>*>(param)->push_back(text);
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&texts));
+      reinterpret_cast<LPARAM>(&all));
+  return all;
+}
+
+std::string TextOf(HWND window) {
+  char text[1024] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+std::vector<std::string> ChildTexts(HWND window) {
+  std::vector<std::string> texts;
+  for (HWND child : Descendants(window)) texts.push_back(TextOf(child));
   return texts;
 }
 
@@ -77,11 +88,9 @@ TEST_F(AboutBoxTest, SwitchingTabsShowsThatPageOnly) {
   HWND tabs = FindWindowExA(box, nullptr, WC_TABCONTROLA, nullptr);
   ASSERT_NE(tabs, nullptr);
   auto visibleWith = [&](const char* part) {
-    for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-      char text[1024] = {};
-      GetWindowTextA(c, text, sizeof text);
+    for (HWND c : Descendants(box)) {
       // The box itself stays hidden, so the page's own visible bit tells.
-      if (std::string(text).find(part) != std::string::npos &&
+      if (TextOf(c).find(part) != std::string::npos &&
           (GetWindowLongPtrA(c, GWL_STYLE) & WS_VISIBLE)) {
         return true;
       }
@@ -116,36 +125,12 @@ TEST_F(AboutBoxTest, OkAndEscCloseIt) {
   EXPECT_FALSE(IsWindow(second));
 }
 
-// Finds the about box among this thread's windows and presses Esc in it,
-// as a user would, once the modal loop runs.
-HWND gPressedIn = nullptr;
-void CALLBACK PressEscInAboutBox(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND w, LPARAM param) -> BOOL {
-        char caption[64] = {};
-        GetWindowTextA(w, caption, sizeof caption);
-        if (std::string(caption) != "About Letterloom") return TRUE;
-        *reinterpret_cast<HWND*>(param) = w;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  if (!found) return;
-  KillTimer(nullptr, timer);
-  gPressedIn = found;
-  HWND focus = GetFocus();
-  PostMessageA(focus ? focus : found, WM_KEYDOWN, VK_ESCAPE, 0);
-}
-
 TEST(ShowAboutBox, RunsModallyUntilEscCloses) {
-  gPressedIn = nullptr;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, PressEscInAboutBox);
-  ASSERT_NE(timer, 0u);
-  ShowAboutBox(nullptr);  // returns only when the box is closed
-  KillTimer(nullptr, timer);
-  ASSERT_NE(gPressedIn, nullptr);
-  EXPECT_FALSE(IsWindow(gPressedIn));
+  HWND box = ActInModalLoop(
+      "About Letterloom", [](HWND w) { PressKey(w, VK_ESCAPE); },
+      [] { ShowAboutBox(nullptr); });  // returns only when the box is closed
+  ASSERT_NE(box, nullptr);
+  EXPECT_FALSE(IsWindow(box));
 }
 
 }  // namespace
