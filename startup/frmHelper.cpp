@@ -104,7 +104,7 @@ frmHelper::~frmHelper() {
 }
 
 bool frmHelper::Load() {
-  if (hwnd() || !owner_.Load()) return false;
+  if (hwnd() || (!owner_.hwnd() && !owner_.Load())) return false;
   RECT outer{0, 0, TwipsToPixelsX(kClientWidth), TwipsToPixelsY(kClientHeight)};
   AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
   if (!CreateForm(kCaption, kStyle, kExStyle, 0, 0, outer.right - outer.left,
