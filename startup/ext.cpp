@@ -10,6 +10,7 @@
 #include "startup/Session.h"
 #include "startup/SessionLog.h"
 #include "startup/TextRules.h"
+#include "startup/frmHelper.h"
 #include "startup/frmKludge.h"
 #include "startup/generic32.h"
 #include "startup/modEnumWindows.h"
@@ -163,7 +164,7 @@ EntryOutcome LetterloomEntry(std::string_view commandLine, const std::string& pr
   switch (parsed.mode) {
     case LaunchMode::NoArgument:
       WriteLog("No command line parameter.");
-      // The welcome screen is offered here while HelpDialogs/NoFileName is "0".
+      if (ReadIniString("HelpDialogs", "NoFileName", "0", gIniFile) == "0") ShowWelcomeScreen();
       gRequestedFile = PickDefaultFontFile();
       return OpenViewer();
     case LaunchMode::BothSwitches:

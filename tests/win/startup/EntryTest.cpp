@@ -20,7 +20,10 @@ using Lines = std::vector<std::string>;
 // fixed clock and a recorder that answers the message boxes.
 class EntryTest : public ::testing::Test {
  protected:
-  void SetUp() override { folder.Write("letloom.ini", "[Letloom]\r\nLogging=1\r\n"); }
+  // The welcome screen is switched off: it waits for a person.
+  void SetUp() override {
+    folder.Write("letloom.ini", "[Letloom]\r\nLogging=1\r\n[HelpDialogs]\r\nNoFileName=1\r\n");
+  }
 
   // A run that opens the viewer is closed again at once, as a user would.
   EntryOutcome Run(const std::string& commandLine) {
