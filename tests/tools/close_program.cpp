@@ -1,8 +1,9 @@
 // close_program NAME.exe [SECONDS]
 // Asks every running NAME.exe to close the way a user would: WM_CLOSE to
-// each of its visible top-level windows (a message box takes it as OK),
-// again and again until the processes have ended or SECONDS (default 10)
-// have passed. Prints each window it closed; exits 0 when none is left.
+// each of its visible top-level windows (a message box takes it as OK);
+// a window that stays, such as the welcome screen, gets Enter (IDOK) as
+// well. Again and again until the processes have ended or SECONDS
+// (default 10) have passed. Prints each window it closed; exits 0 when none is left.
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -28,6 +29,7 @@ std::set<DWORD> ProcessesNamed(const std::string& name) {
 struct Target {
   const std::set<DWORD>* ids;
   int closed;
+  bool pressOk;
 };
 
 BOOL CALLBACK CloseWindowOf(HWND hwnd, LPARAM param) {
@@ -39,6 +41,7 @@ BOOL CALLBACK CloseWindowOf(HWND hwnd, LPARAM param) {
   GetWindowTextA(hwnd, caption, sizeof caption);
   std::printf("closing \"%s\"\n", caption);
   PostMessageA(hwnd, WM_CLOSE, 0, 0);
+  if (target.pressOk) PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
   ++target.closed;
   return TRUE;
 }
@@ -50,10 +53,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   const DWORD deadline = GetTickCount() + 1000 * (argc > 2 ? std::atoi(argv[2]) : 10);
-  while (GetTickCount() < deadline) {
+  for (int round = 0; GetTickCount() < deadline; ++round) {
     const std::set<DWORD> ids = ProcessesNamed(argv[1]);
     if (ids.empty()) return 0;
-    Target target{&ids, 0};
+    Target target{&ids, 0, round >= 2};
     EnumWindows(CloseWindowOf, reinterpret_cast<LPARAM>(&target));
     Sleep(500);
   }
