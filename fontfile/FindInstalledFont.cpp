@@ -8,6 +8,7 @@
 
 #include "startup/Session.h"
 #include "startup/Win32Handles.h"
+#include "startup/generic32.h"
 
 namespace {
 // The value's data as text up to its first NUL, however long it is: fonts
@@ -37,10 +38,7 @@ std::string FindInstalledFont(const std::string& title) {
   // When the key cannot be opened every query fails and the font counts as not installed.
   RegOpenKeyExA(HKEY_LOCAL_MACHINE, gFontsKey.c_str(), 0, KEY_READ, key.receive());
   for (const char* suffix : {" (TrueType)", " (True Type)", ""}) {
-    if (auto file = QueryText(key.get(), title + suffix)) {
-      if (!file->empty()) CharLowerBuffA(file->data(), static_cast<DWORD>(file->size()));
-      return *file;
-    }
+    if (auto file = QueryText(key.get(), title + suffix)) return LowerCase(*file);
   }
   return "unknown";
 }

@@ -25,17 +25,17 @@ std::int16_t ReadIniInt(const std::string& section, const std::string& key,
   return ParseIniInt(buffer);
 }
 
+std::string LowerCase(std::string text) {
+  if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
 void WriteIniString(const std::string& section, const std::string& key,
                     const std::string& value, const std::string& file) {
   WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
 }
 
 namespace {
-std::string LowerCase(std::string text) {
-  if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
-  return text;
-}
-
 // Calls a GetXxxDirectoryA-style function, growing the buffer when the
 // path is longer than the first one.
 template <typename Query>

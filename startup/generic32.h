@@ -21,6 +21,9 @@ std::int16_t ReadIniInt(const std::string& section, const std::string& key,
 void WriteIniString(const std::string& section, const std::string& key,
                     const std::string& value, const std::string& file);
 
+// Lower case by the system's rules for the ANSI code page.
+std::string LowerCase(std::string text);
+
 // --- Folders: each without trailing backslash, lower case.
 std::string GetSystemFolder();
 std::string GetWindowsFolder();

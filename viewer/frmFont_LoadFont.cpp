@@ -8,6 +8,7 @@
 #include "startup/LogLine.h"
 #include "startup/Session.h"
 #include "startup/TextRules.h"
+#include "startup/generic32.h"
 #include "res/resource.h"
 #include "viewer/CFileInfo.h"
 #include "viewer/Twips.h"
@@ -15,11 +16,6 @@
 #include "viewer/modBitMaps.h"
 
 namespace {
-std::string LowerCase(std::string text) {
-  if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
-  return text;
-}
-
 void SetLabel(HWND label, const std::string& text) {
   SetWindowTextA(label, text.c_str());
   AutoSizeLabel(label);

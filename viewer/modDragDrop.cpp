@@ -5,6 +5,7 @@
 #include "startup/MessageBox.h"
 #include "startup/TextRules.h"
 #include "startup/frmMessage.h"
+#include "startup/generic32.h"
 #include "startup/LogLine.h"
 #include "viewer/frmFont.h"
 
@@ -18,11 +19,6 @@ std::string DroppedFilePath(HDROP drop, UINT index) {
 }
 
 namespace {
-std::string LowerCase(std::string text) {
-  if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
-  return text;
-}
-
 // The hourglass for as long as a drop is being handled.
 class WaitCursor {
  public:

@@ -20,17 +20,20 @@ FixedClock::FixedClock(const SYSTEMTIME& when) {
 
 FixedClock::~FixedClock() { SetClock({}); }
 
-SYSTEMTIME TestTime() {
+SYSTEMTIME MakeTime(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second,
+                    WORD dayOfWeek) {
   SYSTEMTIME t{};
-  t.wYear = 2026;
-  t.wMonth = 12;
-  t.wDay = 11;
-  t.wDayOfWeek = 5;
-  t.wHour = 14;
-  t.wMinute = 5;
-  t.wSecond = 9;
+  t.wYear = year;
+  t.wMonth = month;
+  t.wDay = day;
+  t.wDayOfWeek = dayOfWeek;
+  t.wHour = hour;
+  t.wMinute = minute;
+  t.wSecond = second;
   return t;
 }
+
+SYSTEMTIME TestTime() { return MakeTime(2026, 12, 11, 14, 5, 9, 5); }
 
 std::vector<std::string> ReadLines(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

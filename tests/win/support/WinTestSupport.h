@@ -32,6 +32,10 @@ class FixedClock {
   FixedClock& operator=(const FixedClock&) = delete;
 };
 
+// A local time to the second.
+SYSTEMTIME MakeTime(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second,
+                    WORD dayOfWeek = 0);
+
 // 2026-12-11 14:05:09, a Friday.
 SYSTEMTIME TestTime();
 

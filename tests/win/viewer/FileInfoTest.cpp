@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tests/support/TempFolder.h"
+#include "tests/win/support/WinTestSupport.h"
 #include "viewer/CFileInfo.h"
 
 namespace {
@@ -62,14 +63,8 @@ TEST(FormatFileDate, LongDateBlankLongTime) {
   if (GetUserDefaultLCID() != MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT)) {
     GTEST_SKIP() << "expected texts are for English (United States)";
   }
-  SYSTEMTIME t{};
-  t.wYear = 2001;
-  t.wMonth = 7;
-  t.wDay = 9;
-  t.wHour = 14;
-  t.wMinute = 5;
-  t.wSecond = 9;
-  t.wDayOfWeek = 3;  // wrong on purpose: the date names its own weekday
+  // The weekday given is wrong on purpose: the date names its own.
+  SYSTEMTIME t = MakeTime(2001, 7, 9, 14, 5, 9, 3);
   EXPECT_EQ(CFileInfo::FormatFileDate(t), "Monday, July 9, 2001 2:05:09 PM");
   t.wHour = 0;
   t.wMinute = 0;
@@ -84,14 +79,7 @@ class FileInfoTest : public ::testing::Test {
 
 TEST_F(FileInfoTest, FactsOfARealFile) {
   const std::string path = folder.Write("Sample Font.TTF", std::string(1536, 'x'));
-  SYSTEMTIME written{};
-  written.wYear = 2001;
-  written.wMonth = 7;
-  written.wDay = 9;
-  written.wHour = 14;
-  written.wMinute = 5;
-  written.wSecond = 9;
-  written.wMilliseconds = 0;
+  const SYSTEMTIME written = MakeTime(2001, 7, 9, 14, 5, 9);
 
   CFileInfo info;
   // Given in another letter case and with a detour, as a user might type it.
